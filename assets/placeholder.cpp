@@ -1,0 +1,59 @@
+#include "placeholder.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+namespace tutor::assets {
+
+namespace {
+
+QColor familyColour(Family f)
+{
+    switch (f) {
+    case Family::WindowIcon: return QColor(0xff, 0xff, 0x00);
+    case Family::LetterKey: return QColor(0x9c, 0xa8, 0xc8);
+    case Family::ConversionChart: return QColor(0xd8, 0xec, 0xd0);
+    case Family::LetterShapeChart: return QColor(0xd0, 0xe0, 0xf4);
+    case Family::Legend: return QColor(0xf4, 0xec, 0xc8);
+    case Family::Background: return QColor(0x20, 0x20, 0x28);
+    case Family::ProductPage: return QColor(0xf8, 0xf8, 0xf8);
+    case Family::Lesson1: return QColor(0xc8, 0xd8, 0xff);
+    case Family::Lesson2: return QColor(0xe0, 0xd0, 0xf8);
+    case Family::Drill: return QColor(0xff, 0xe0, 0xb8);
+    case Family::Demonstration: return QColor(0xd8, 0xf4, 0xf0);
+    case Family::RadicalTable: return QColor(0xf4, 0xd4, 0xd8);
+    }
+    return Qt::gray;
+}
+
+} // namespace
+
+void paintPlaceholder(QPainter &painter, const Picture &picture)
+{
+    const QRect r(0, 0, picture.width, picture.height);
+    const QColor field = familyColour(picture.family);
+    painter.fillRect(r, field);
+    const QColor ink = field.lightness() < 128 ? QColor(Qt::white) : QColor(0x30, 0x30, 0x30);
+    painter.setPen(QPen(ink, 1));
+    painter.drawRect(r.adjusted(0, 0, -1, -1));
+    painter.drawLine(r.topLeft(), r.bottomRight());
+    painter.drawLine(r.topRight(), r.bottomLeft());
+
+    const QString name = QString::fromLatin1(picture.name.data(), qsizetype(picture.name.size()));
+    const QString size = QString::number(picture.width) + u'\u00d7' + QString::number(picture.height);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(std::max(8, std::min(picture.width / 5, picture.height / 4)));
+    painter.setFont(font);
+    const QRect label = painter.fontMetrics().boundingRect(name).adjusted(-4, -2, 4, 2);
+    QRect box(0, 0, label.width(), label.height() * 2);
+    box.moveCenter(r.center());
+    painter.fillRect(box, field);
+    painter.drawText(box.adjusted(0, 0, 0, -box.height() / 2), Qt::AlignCenter, name);
+    QFont small = font;
+    small.setPixelSize(std::max(6, font.pixelSize() / 2));
+    painter.setFont(small);
+    painter.drawText(box.adjusted(0, box.height() / 2, 0, 0), Qt::AlignCenter, size);
+}
+
+} // namespace tutor::assets
