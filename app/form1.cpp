@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "catalogue.h"
+#include "compactcheckbox.h"
 #include "layout.h"
 #include "picturepanel.h"
 #include "units.h"
@@ -104,12 +105,13 @@ void Form1::build()
             break;
         }
         case Kind::CheckBox: {
-            auto *box = new QCheckBox(toQString(spec.caption), this);
-            box->setAutoFillBackground(true);
+            auto *box = new CompactCheckBox(toQString(spec.caption), this);
+            box->setBackgroundRole(QPalette::Window);
             QPalette pal = box->palette();
             pal.setColor(QPalette::Window, colourOf(spec.back, palette()));
             pal.setColor(QPalette::Active, QPalette::WindowText, colourOf(spec.fore, palette()));
             pal.setColor(QPalette::Inactive, QPalette::WindowText, colourOf(spec.fore, palette()));
+            pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
             box->setPalette(pal);
             connect(box, &QCheckBox::stateChanged, this, [this] { m_form.Check1_Click(); });
             w = box;
