@@ -1,6 +1,7 @@
 #include "placeholder.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QString>
 
@@ -44,14 +45,16 @@ void paintPlaceholder(QPainter &painter, const Picture &picture)
     const QString size = QString::number(picture.width) + u'\u00d7' + QString::number(picture.height);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(std::max(8, std::min(picture.width / 5, picture.height / 4)));
-    painter.setFont(font);
-    const QRect label = painter.fontMetrics().boundingRect(name).adjusted(-4, -2, 4, 2);
-    QRect box(0, 0, label.width(), label.height() * 2);
-    box.moveCenter(r.center());
-    painter.fillRect(box, field);
-    painter.drawText(box.adjusted(0, 0, 0, -box.height() / 2), Qt::AlignCenter, name);
     QFont small = font;
     small.setPixelSize(std::max(6, font.pixelSize() / 2));
+    const int labelWidth = std::max(QFontMetrics(font).horizontalAdvance(name),
+                                    QFontMetrics(small).horizontalAdvance(size)) + 8;
+    const int lineHeight = QFontMetrics(font).height();
+    QRect box(0, 0, std::min(labelWidth, picture.width - 2), std::min(lineHeight * 2, picture.height - 2));
+    box.moveCenter(r.center());
+    painter.fillRect(box, field);
+    painter.setFont(font);
+    painter.drawText(box.adjusted(0, 0, 0, -box.height() / 2), Qt::AlignCenter, name);
     painter.setFont(small);
     painter.drawText(box.adjusted(0, box.height() / 2, 0, 0), Qt::AlignCenter, size);
 }
