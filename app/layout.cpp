@@ -18,6 +18,7 @@ constexpr VbColor kBlue = 0x00FF0000;
 //   back colour, text colour (0: none of its own), tab place (-1: no focus),
 //   visible at start, key index (-1: not a key).
 // Rows run back to front. The focusable controls lie over every picture panel.
+// clang-format off
 constexpr ControlSpec kBackground[] = {
     {Ctl::Image1, Picture, 0, 0, 8775, 4275, {}, 0, false, false, 0, 0, -1, true, -1},
 };
@@ -40,6 +41,7 @@ constexpr ControlSpec kFront[] = {
     {Ctl::Command12, PushButton, 8100, 2400, 495,  735,  u"下頁",   114, false, false, 0,          0,          13, false, -1},
     {Ctl::Command13, PushButton, 4320, 4320, 800,  615,  u"字母",   114, false, true,  kButtonFace, 0,         14, false, -1},
 };
+// clang-format on
 
 // The letter keys stand in three QWERTY rows; each key overlaps its left neighbour
 // and the row above by 15 twips. Back to front is QWERTY order.
@@ -78,8 +80,11 @@ constexpr std::array<ControlSpec, kControlCount> build()
     for (const KeyRow &row : kKeyRows) {
         for (std::size_t k = 0; k < row.letters.size(); ++k) {
             const Ctl key = nth(Ctl::A, int(row.letters[k] - u'A'));
-            out[n++] = {key, Picture, row.firstLeft + kKeyStep * int(k), row.top, kKeySize, kKeySize,
-                        {}, 0, false, false, 0, 0, -1, true, index++};
+            out[n++] = {key,     Picture,  row.firstLeft + kKeyStep * int(k),
+                        row.top, kKeySize, kKeySize,
+                        {},      0,        false,
+                        false,   0,        0,
+                        -1,      true,     index++};
         }
     }
     for (const PanelRun &run : kDisplayPanels)

@@ -15,14 +15,14 @@ struct ControlSpec
     Kind kind;
     int left, top, width, height; // twips
     std::u16string_view caption;
-    int fontTenths;   // point size in tenths; 0 = the window's own font
+    int fontTenths; // point size in tenths; 0 = the window's own font
     bool bold;
-    bool graphical;   // a push button that fills its face with its back colour
-    VbColor back;     // 0 with no colour of its own
-    VbColor fore;     // 0 with no colour of its own
-    int tab;          // place in the tab order; -1 takes no focus
-    bool visible;     // at start
-    int index;        // a letter key's place in QWERTY order; -1 for the rest
+    bool graphical; // a push button that fills its face with its back colour
+    VbColor back;   // 0 with no colour of its own
+    VbColor fore;   // 0 with no colour of its own
+    int tab;        // place in the tab order; -1 takes no focus
+    bool visible;   // at start
+    int index;      // a letter key's place in QWERTY order; -1 for the rest
 };
 
 // The window itself.

@@ -25,24 +25,24 @@ QColor colourOf(VbColor color, const QPalette &palette)
 
     // The system colours by number, as the desktop's palette names them.
     switch (color & 0xffu) {
-    case 0: return palette.color(QPalette::Mid);                                  // scroll bar
-    case 1: return palette.color(QPalette::Dark);                                 // desktop
-    case 2: return palette.color(QPalette::Active, QPalette::Highlight);          // active caption
-    case 3: return palette.color(QPalette::Inactive, QPalette::Highlight);        // inactive caption
-    case 4: return palette.color(QPalette::Window);                               // menu bar
-    case 5: return palette.color(QPalette::Base);                                 // window background
-    case 6: return palette.color(QPalette::Shadow);                               // window frame
-    case 7: return palette.color(QPalette::WindowText);                           // menu text
-    case 8: return palette.color(QPalette::Text);                                 // window text
-    case 9: return palette.color(QPalette::Active, QPalette::HighlightedText);    // caption text
-    case 10: return palette.color(QPalette::Button);                              // active border
-    case 11: return palette.color(QPalette::Button);                              // inactive border
-    case 12: return palette.color(QPalette::Dark);                                // workspace
+    case 0: return palette.color(QPalette::Mid);                               // scroll bar
+    case 1: return palette.color(QPalette::Dark);                              // desktop
+    case 2: return palette.color(QPalette::Active, QPalette::Highlight);       // active caption
+    case 3: return palette.color(QPalette::Inactive, QPalette::Highlight);     // inactive caption
+    case 4: return palette.color(QPalette::Window);                            // menu bar
+    case 5: return palette.color(QPalette::Base);                              // window background
+    case 6: return palette.color(QPalette::Shadow);                            // window frame
+    case 7: return palette.color(QPalette::WindowText);                        // menu text
+    case 8: return palette.color(QPalette::Text);                              // window text
+    case 9: return palette.color(QPalette::Active, QPalette::HighlightedText); // caption text
+    case 10: return palette.color(QPalette::Button);                           // active border
+    case 11: return palette.color(QPalette::Button);                           // inactive border
+    case 12: return palette.color(QPalette::Dark);                             // workspace
     case 13: return palette.color(QPalette::Highlight);
     case 14: return palette.color(QPalette::HighlightedText);
-    case 15: return palette.color(QPalette::Button);                              // button face
-    case 16: return palette.color(QPalette::Mid);                                 // button shadow
-    case 17: return palette.color(QPalette::Disabled, QPalette::Text);            // grey text
+    case 15: return palette.color(QPalette::Button);                   // button face
+    case 16: return palette.color(QPalette::Mid);                      // button shadow
+    case 17: return palette.color(QPalette::Disabled, QPalette::Text); // grey text
     case 18: return palette.color(QPalette::ButtonText);
     case 19: return palette.color(QPalette::Inactive, QPalette::HighlightedText); // inactive caption text
     case 20: return palette.color(QPalette::Light);                               // button highlight

@@ -11,6 +11,7 @@ using enum Family;
 using enum Format;
 
 // Pictures of their own size. Columns: panel, family, original format, width, height.
+// clang-format off
 constexpr Picture kOwnSize[] = {
     {"Image1", Background, Bmp24, 1101, 520},
     {"Image2", ProductPage, Bmp24, 490, 308},
@@ -86,22 +87,23 @@ constexpr Picture kOwnSize[] = {
     {"HD10", RadicalTable, Bmp24, 264, 138},
     {"HD11", RadicalTable, Bmp24, 247, 185},
 };
+// clang-format on
 
 static_assert(std::size(kOwnSize) == 73);
 
 constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 // Names of the lettered families, spelt out once so that the records can point at them.
-constexpr std::array<std::string_view, 26> kKeyNames = {
-    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
-    "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
+constexpr std::array<std::string_view, 26> kKeyNames = {"A", "B", "C", "D", "E", "F", "G", "H", "I",
+                                                        "J", "K", "L", "M", "N", "O", "P", "Q", "R",
+                                                        "S", "T", "U", "V", "W", "X", "Y", "Z"};
 constexpr std::array<std::string_view, 26> kConversionNames = {
     "Show_A", "Show_B", "Show_C", "Show_D", "Show_E", "Show_F", "Show_G", "Show_H", "Show_I",
     "Show_J", "Show_K", "Show_L", "Show_M", "Show_N", "Show_O", "Show_P", "Show_Q", "Show_R",
     "Show_S", "Show_T", "Show_U", "Show_V", "Show_W", "Show_X", "Show_Y", "Show_Z"};
-constexpr std::array<std::string_view, 26> kLetterShapeNames = {
-    "SA", "SB", "SC", "SD", "SE", "SF", "SG", "SH", "SI", "SJ", "SK", "SL", "SM",
-    "SN", "SO", "SP", "SQ", "SR", "SS", "ST", "SU", "SV", "SW", "SX", "SY", "SZ"};
+constexpr std::array<std::string_view, 26> kLetterShapeNames = {"SA", "SB", "SC", "SD", "SE", "SF", "SG", "SH", "SI",
+                                                                "SJ", "SK", "SL", "SM", "SN", "SO", "SP", "SQ", "SR",
+                                                                "SS", "ST", "SU", "SV", "SW", "SX", "SY", "SZ"};
 
 // Conversion charts first made with an alpha byte (always opaque).
 constexpr std::string_view kThirtyTwoBit = "ACDHNOQSUVXYZ";
@@ -138,8 +140,8 @@ std::span<const Picture> catalogue()
 
 const Picture *pictureFor(std::string_view name)
 {
-    const auto it = std::find_if(kCatalogue.begin(), kCatalogue.end(),
-                                 [name](const Picture &p) { return p.name == name; });
+    const auto it =
+        std::find_if(kCatalogue.begin(), kCatalogue.end(), [name](const Picture &p) { return p.name == name; });
     return it == kCatalogue.end() ? nullptr : &*it;
 }
 

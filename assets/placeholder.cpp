@@ -47,8 +47,8 @@ void paintPlaceholder(QPainter &painter, const Picture &picture)
     font.setPixelSize(std::max(8, std::min(picture.width / 5, picture.height / 4)));
     QFont small = font;
     small.setPixelSize(std::max(6, font.pixelSize() / 2));
-    const int labelWidth = std::max(QFontMetrics(font).horizontalAdvance(name),
-                                    QFontMetrics(small).horizontalAdvance(size)) + 8;
+    const int labelWidth =
+        std::max(QFontMetrics(font).horizontalAdvance(name), QFontMetrics(small).horizontalAdvance(size)) + 8;
     const int lineHeight = QFontMetrics(font).height();
     QRect box(0, 0, std::min(labelWidth, picture.width - 2), std::min(lineHeight * 2, picture.height - 2));
     box.moveCenter(r.center());

@@ -13,6 +13,7 @@ namespace tutor {
 // Every control of the window, by the name the window gives it. The order groups
 // the regular families so that a letter's chart is the family's first member plus
 // the letter's place in the alphabet.
+// clang-format off
 #define TUTOR_CONTROLS(each) \
     /* push buttons */ \
     each(Command1) each(Command2) each(Command3) each(Command4) each(Command5) each(Command6) each(Command7) \
@@ -47,6 +48,7 @@ namespace tutor {
     /* radical tables */ \
     each(HD1) each(HD2) each(HD3) each(HD4) each(HD5) each(HD6) each(HD7) each(HD8) each(HD9) each(HD10) each(HD11) \
     /* end */
+// clang-format on
 
 enum class Ctl : std::uint8_t {
 #define TUTOR_ENUM(name) name,
@@ -67,12 +69,21 @@ inline constexpr std::array<std::string_view, kControlCount> kControlNames = {
 #undef TUTOR_NAME
 };
 
-constexpr int indexOf(Ctl c) { return static_cast<int>(c); }
+constexpr int indexOf(Ctl c)
+{
+    return static_cast<int>(c);
+}
 
 // The k-th member of a regular family: nth(Ctl::Show_A, 3) is Show_D.
-constexpr Ctl nth(Ctl first, int k) { return static_cast<Ctl>(indexOf(first) + k); }
+constexpr Ctl nth(Ctl first, int k)
+{
+    return static_cast<Ctl>(indexOf(first) + k);
+}
 
-constexpr std::string_view nameOf(Ctl c) { return kControlNames[static_cast<std::size_t>(c)]; }
+constexpr std::string_view nameOf(Ctl c)
+{
+    return kControlNames[static_cast<std::size_t>(c)];
+}
 
 std::optional<Ctl> controlNamed(QStringView name);
 

@@ -30,17 +30,17 @@ constexpr auto concat(const std::array<Ctl, N> &...parts)
 }
 
 // Everything ClearDisplay hides, in the order it hides them.
-constexpr auto kClearOrder = concat(std::array{Ctl::Command11, Ctl::Command12, Ctl::Text2}, run<26>(Ctl::Show_A),
-                                    std::array{Ctl::S1, Ctl::S0}, run<26>(Ctl::SA), run<22>(Ctl::Image2),
-                                    run<24>(Ctl::Wk1), std::array{Ctl::DMA, Ctl::DMB}, run<13>(Ctl::DM1),
-                                    run<11>(Ctl::HD1));
+constexpr auto kClearOrder =
+    concat(std::array{Ctl::Command11, Ctl::Command12, Ctl::Text2}, run<26>(Ctl::Show_A), std::array{Ctl::S1, Ctl::S0},
+           run<26>(Ctl::SA), run<22>(Ctl::Image2), run<24>(Ctl::Wk1), std::array{Ctl::DMA, Ctl::DMB}, run<13>(Ctl::DM1),
+           run<11>(Ctl::HD1));
 static_assert(kClearOrder.size() == 129);
 
 // The section buttons left to right; colours are reset in this order.
-constexpr std::array kSectionButtons{Ctl::Command4, Ctl::Command5, Ctl::Command6, Ctl::Command7,
+constexpr std::array kSectionButtons{Ctl::Command4, Ctl::Command5,  Ctl::Command6, Ctl::Command7,
                                      Ctl::Command8, Ctl::Command13, Ctl::Command9, Ctl::Command10};
 // Entering and leaving learn state shows and hides them in tab order instead.
-constexpr std::array kSectionButtonsByTab{Ctl::Command4, Ctl::Command5, Ctl::Command6, Ctl::Command7,
+constexpr std::array kSectionButtonsByTab{Ctl::Command4, Ctl::Command5, Ctl::Command6,  Ctl::Command7,
                                           Ctl::Command8, Ctl::Command9, Ctl::Command10, Ctl::Command13};
 
 constexpr auto kLesson1 = run<7>(Ctl::Image3);
@@ -86,13 +86,19 @@ std::array<Piece, 11> introductionPieces()
 {
     return {{
         {0, 0, u"【Brevik輸入法】"_s},
-        {1, 8, u"Brevik輸入法是先將Tamlo輸入法學習好，利用Tamlo速成轉換表以Tamlo的輸入方法轉換為速成碼來學習速成，再以速成輸入。"_s},
-        {1, 8, u"由於Tamlo輸入法易學以形象化字符拼砌輸入，可說是沒有拆不到碼的憂慮。使用『Brevik』可將過往速成未能拆碼的疑惑解開。能夠使用『Brevik』即是Tamlo、速成都能學會。"_s},
+        {1, 8,
+         u"Brevik輸入法是先將Tamlo輸入法學習好，利用Tamlo速成轉換表以Tamlo的輸入方法轉換為速成碼來學習速成，再以速成輸入。"_s},
+        {1, 8,
+         u"由於Tamlo輸入法易學以形象化字符拼砌輸入，可說是沒有拆不到碼的憂慮。使用『Brevik』可將過往速成未能拆碼的疑惑解開。能夠使用『Brevik』即是Tamlo、速成都能學會。"_s},
         {2, 0, u"【程式使用說明】"_s},
-        {1, 8, u"按下畫面上的Tamlo字母鍵盤，可以看見字母相對應的轉碼圖，找出需要的字形，字形下面有速成按鍵的首尾碼即紅藍色碼。用法是隨著輸入首個Tamlo字母來讀取速成的首碼（紅色碼），以及取最尾的Tamlo字母來讀取速成的尾碼（藍色碼）。"_s},
-        {2, 8, u"如欲了解更多及網上免費使用，可以到本公的官方司網站 " % kWebAddress % u" 內查看：[Tamlo打速成] 作更進一步了解。"},
+        {1, 8,
+         u"按下畫面上的Tamlo字母鍵盤，可以看見字母相對應的轉碼圖，找出需要的字形，字形下面有速成按鍵的首尾碼即紅藍色碼。用法是隨著輸入首個Tamlo字母來讀取速成的首碼（紅色碼），以及取最尾的Tamlo字母來讀取速成的尾碼（藍色碼）。"_s},
+        {2, 8,
+         u"如欲了解更多及網上免費使用，可以到本公的官方司網站 " % kWebAddress %
+             u" 內查看：[Tamlo打速成] 作更進一步了解。"},
         {2, 0, u"【Tamlo輸入法產品介紹】"_s},
-        {1, 8, u"Tamlo輸入法不但易學，以形象輸入更覺易用，不單直出無重碼，更有容錯和一字多法功能。每字最多輸入五碼，平均一字輸入2.7鍵快而準。 "_s},
+        {1, 8,
+         u"Tamlo輸入法不但易學，以形象輸入更覺易用，不單直出無重碼，更有容錯和一字多法功能。每字最多輸入五碼，平均一字輸入2.7鍵快而準。 "_s},
         {2, 27, u"我手打我字、Tamlo稱心意"_s},
         {2, 0, u"Tamlo資訊科技中心 " % kCompanyName},
         {1, 12, kWebAddress % u"    Email: " % kEmail},
@@ -111,8 +117,7 @@ QString withBreaks(const Piece &piece)
 
 Form::Form(Controls &ui)
     : m_ui(ui)
-{
-}
+{}
 
 void Form::ClearDisplay()
 {
@@ -138,8 +143,11 @@ void Form::showChartOf(int letter)
 }
 
 // Every key shows its own letter's chart; the index it is given plays no part.
-#define TUTOR_KEY_HANDLER(L) \
-    void Form::L##_Click(qint16 /*Index*/) { showChartOf(indexOf(Ctl::L) - indexOf(Ctl::A)); }
+#define TUTOR_KEY_HANDLER(L)                                                                                           \
+    void Form::L##_Click(qint16 /*Index*/)                                                                             \
+    {                                                                                                                  \
+        showChartOf(indexOf(Ctl::L) - indexOf(Ctl::A));                                                                \
+    }
 TUTOR_LETTERS(TUTOR_KEY_HANDLER)
 #undef TUTOR_KEY_HANDLER
 
@@ -212,11 +220,26 @@ void Form::Command5_Click()
     m_ui.setVisible(Ctl::Image2, true);
 }
 
-void Form::Command6_Click() { openPagedSection(0); }
-void Form::Command7_Click() { openPagedSection(1); }
-void Form::Command8_Click() { openPagedSection(2); }
-void Form::Command9_Click() { openPagedSection(3); }
-void Form::Command10_Click() { openPagedSection(4); }
+void Form::Command6_Click()
+{
+    openPagedSection(0);
+}
+void Form::Command7_Click()
+{
+    openPagedSection(1);
+}
+void Form::Command8_Click()
+{
+    openPagedSection(2);
+}
+void Form::Command9_Click()
+{
+    openPagedSection(3);
+}
+void Form::Command10_Click()
+{
+    openPagedSection(4);
+}
 
 void Form::Command13_Click()
 {
@@ -353,8 +376,9 @@ void Form::click(Ctl control, qint16 index)
     case Ctl::Command11: Command11_Click(); break;
     case Ctl::Command12: Command12_Click(); break;
     case Ctl::Command13: Command13_Click(); break;
-#define TUTOR_KEY_CASE(L) case Ctl::L: L##_Click(index); break;
-    TUTOR_LETTERS(TUTOR_KEY_CASE)
+#define TUTOR_KEY_CASE(L)                                                                                              \
+    case Ctl::L: L##_Click(index); break;
+        TUTOR_LETTERS(TUTOR_KEY_CASE)
 #undef TUTOR_KEY_CASE
     default: break;
     }

@@ -19,9 +19,11 @@ struct FormState
     friend bool operator==(const FormState &, const FormState &) = default;
 };
 
+// clang-format off
 #define TUTOR_LETTERS(each) \
     each(A) each(B) each(C) each(D) each(E) each(F) each(G) each(H) each(I) each(J) each(K) each(L) each(M) \
     each(N) each(O) each(P) each(Q) each(R) each(S) each(T) each(U) each(V) each(W) each(X) each(Y) each(Z)
+// clang-format on
 
 // Heights of the whole window, frame included.
 inline constexpr int kLearnHeight = 5400;

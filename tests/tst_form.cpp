@@ -14,8 +14,12 @@ namespace tutor {
 char *toString(const FormState &s)
 {
     return QTest::toString(QStringLiteral("LearnMode %1, flags %2 %3 %4 %5 %6")
-                               .arg(s.LearnMode).arg(s.InLesson1).arg(s.InLesson2)
-                               .arg(s.InDrill).arg(s.InDemo).arg(s.InRadicals));
+                               .arg(s.LearnMode)
+                               .arg(s.InLesson1)
+                               .arg(s.InLesson2)
+                               .arg(s.InDrill)
+                               .arg(s.InDemo)
+                               .arg(s.InRadicals));
 }
 } // namespace tutor
 
@@ -59,14 +63,18 @@ public:
         if (!on && !log.isEmpty()) {
             const auto m = hideRun.match(log.last());
             if (m.hasMatch() && m.captured(1) == indent()) {
-                log.last() = indent() % u"hide " % QString::number(m.captured(2).toInt() + 1) % u' '
-                             % m.captured(3) % u".." % nameStr(c);
+                log.last() = indent() % u"hide " % QString::number(m.captured(2).toInt() + 1) % u' ' % m.captured(3) %
+                             u".." % nameStr(c);
                 return;
             }
         }
         write((on ? u"show "_s : u"hide 1 "_s) + nameStr(c) + (on ? QString() : u".."_s + nameStr(c)));
     }
-    void setCaption(Ctl c, const QString &s) override { captions[c] = s; write(u"caption "_s + nameStr(c) + u' ' + s); }
+    void setCaption(Ctl c, const QString &s) override
+    {
+        captions[c] = s;
+        write(u"caption "_s + nameStr(c) + u' ' + s);
+    }
     void setBackColor(Ctl c, VbColor v) override
     {
         colours[c] = v;
@@ -95,9 +103,21 @@ public:
         texts[c] = s;
         write(u"text "_s + nameStr(c) + u" \"" + s.left(12) + (s.size() > 12 ? u"…\""_s : u"\""_s));
     }
-    void setSelStart(Ctl c, int s) override { selStart = s; write(u"selstart "_s + nameStr(c) + u' ' + QString::number(s)); }
-    void setSelLength(Ctl c, int n) override { selLength = n; write(u"sellength "_s + nameStr(c) + u' ' + QString::number(n)); }
-    void setFocus(Ctl c) override { focus = c; write(u"focus "_s + nameStr(c)); }
+    void setSelStart(Ctl c, int s) override
+    {
+        selStart = s;
+        write(u"selstart "_s + nameStr(c) + u' ' + QString::number(s));
+    }
+    void setSelLength(Ctl c, int n) override
+    {
+        selLength = n;
+        write(u"sellength "_s + nameStr(c) + u' ' + QString::number(n));
+    }
+    void setFocus(Ctl c) override
+    {
+        focus = c;
+        write(u"focus "_s + nameStr(c));
+    }
     void copySelection(Ctl c) override
     {
         const QString sel = text(c).mid(selStart, selLength);
@@ -105,7 +125,11 @@ public:
             clipboard = sel;
         write(u"copy "_s + nameStr(c));
     }
-    void setWindowHeight(int t) override { height = t; write(u"height "_s + QString::number(t)); }
+    void setWindowHeight(int t) override
+    {
+        height = t;
+        write(u"height "_s + QString::number(t));
+    }
 
 private:
     int depth = 0;
@@ -139,7 +163,8 @@ const QString kClear = u"hide 129 Command11..HD11"_s;
 QStringList resets(const QString &chosen)
 {
     QStringList out;
-    for (const char *b : {"Command4", "Command5", "Command6", "Command7", "Command8", "Command13", "Command9", "Command10"})
+    for (const char *b :
+         {"Command4", "Command5", "Command6", "Command7", "Command8", "Command13", "Command9", "Command10"})
         if (chosen != QLatin1StringView(b))
             out << u"colour "_s + QLatin1StringView(b) + u" face";
     out << u"colour "_s + chosen + u" highlight";
@@ -179,66 +204,87 @@ private slots:
 
     void handlerSteps_data()
     {
-        QTest::addColumn<int>("check");    // Check1's value before
+        QTest::addColumn<int>("check");      // Check1's value before
         QTest::addColumn<QString>("before"); // handlers run first, not logged
         QTest::addColumn<QString>("handler");
         QTest::addColumn<QStringList>("expected");
 
         QTest::newRow("key, box clear") << 0 << QString() << u"Q"_s << QStringList{kClear, u"show Show_Q"_s};
         QTest::newRow("key, box ticked") << 1 << QString() << u"Q"_s << QStringList{kClear, u"show SQ"_s};
-        QTest::newRow("box in practice state") << 1 << QString() << u"Check1"_s
-                                               << QStringList{kClear, u"show S1"_s, u"focus Text1"_s};
-        QTest::newRow("box in learn state keeps focus") << 0 << u"Command3"_s << u"Check1"_s
-                                                        << QStringList{kClear, u"show S0"_s};
+        QTest::newRow("box in practice state")
+            << 1 << QString() << u"Check1"_s << QStringList{kClear, u"show S1"_s, u"focus Text1"_s};
+        QTest::newRow("box in learn state keeps focus")
+            << 0 << u"Command3"_s << u"Check1"_s << QStringList{kClear, u"show S0"_s};
         QTest::newRow("copy") << 0 << QString() << u"Command1"_s
-                              << QStringList{kClear, u"selstart Text1 0"_s, u"sellength Text1 5"_s,
-                                             u"copy Text1"_s, u"focus Text1"_s};
+                              << QStringList{kClear, u"selstart Text1 0"_s, u"sellength Text1 5"_s, u"copy Text1"_s,
+                                             u"focus Text1"_s};
         QTest::newRow("clear, box ticked: nested legend")
             << 1 << QString() << u"Command2"_s
-            << QStringList{kClear, u"value Check1 0"_s, u"  "_s + kClear, u"  show S0"_s, u"  focus Text1"_s,
-                           u"text Text1 \"\""_s, u"focus Text1"_s};
+            << QStringList{kClear,          u"value Check1 0"_s, u"  "_s + kClear,
+                           u"  show S0"_s,  u"  focus Text1"_s,  u"text Text1 \"\""_s,
+                           u"focus Text1"_s};
         QTest::newRow("clear, box clear: nothing nested")
             << 0 << QString() << u"Command2"_s
             << QStringList{kClear, u"value Check1 0"_s, u"text Text1 \"\""_s, u"focus Text1"_s};
-        QTest::newRow("to learn state")
-            << 0 << QString() << u"Command3"_s
-            << QStringList{u"hide 3 Command1..Command2"_s,
-                           u"height 5400"_s, u"top Command3 4320"_s, u"caption Command3 重 設"_s,
-                           u"show Command4"_s, u"show Command5"_s, u"show Command6"_s, u"show Command7"_s,
-                           u"show Command8"_s, u"show Command9"_s, u"show Command10"_s, u"show Command13"_s,
-                           kClear};
+        QTest::newRow("to learn state") << 0 << QString() << u"Command3"_s
+                                        << QStringList{u"hide 3 Command1..Command2"_s,
+                                                       u"height 5400"_s,
+                                                       u"top Command3 4320"_s,
+                                                       u"caption Command3 重 設"_s,
+                                                       u"show Command4"_s,
+                                                       u"show Command5"_s,
+                                                       u"show Command6"_s,
+                                                       u"show Command7"_s,
+                                                       u"show Command8"_s,
+                                                       u"show Command9"_s,
+                                                       u"show Command10"_s,
+                                                       u"show Command13"_s,
+                                                       kClear};
         QTest::newRow("back to practice from letters: nested legend, then cleared")
             << 0 << u"Command3 Command13"_s << u"Command3"_s
-            << QStringList{u"colour Command4 face"_s, u"colour Command5 face"_s, u"colour Command6 face"_s,
-                           u"colour Command7 face"_s, u"colour Command8 face"_s, u"colour Command13 face"_s,
-                           u"colour Command9 face"_s, u"colour Command10 face"_s,
-                           u"show Command1"_s, u"show Text1"_s, u"show Command2"_s, u"height 8295"_s,
-                           u"top Command3 6960"_s, u"enable Check1"_s, u"value Check1 0"_s,
-                           u"  "_s + kClear, u"  show S0"_s, u"  focus Text1"_s,
+            << QStringList{u"colour Command4 face"_s,
+                           u"colour Command5 face"_s,
+                           u"colour Command6 face"_s,
+                           u"colour Command7 face"_s,
+                           u"colour Command8 face"_s,
+                           u"colour Command13 face"_s,
+                           u"colour Command9 face"_s,
+                           u"colour Command10 face"_s,
+                           u"show Command1"_s,
+                           u"show Text1"_s,
+                           u"show Command2"_s,
+                           u"height 8295"_s,
+                           u"top Command3 6960"_s,
+                           u"enable Check1"_s,
+                           u"value Check1 0"_s,
+                           u"  "_s + kClear,
+                           u"  show S0"_s,
+                           u"  focus Text1"_s,
                            u"caption Command3 學 習"_s,
-                           u"hide 8 Command4..Command13"_s, u"focus Text1"_s, kClear};
+                           u"hide 8 Command4..Command13"_s,
+                           u"focus Text1"_s,
+                           kClear};
         QTest::newRow("letters, box clear: nested legend")
             << 0 << u"Command3"_s << u"Command13"_s
-            << (QStringList{kClear} + resets(u"Command13"_s)
-                + QStringList{u"height 8295"_s, u"value Check1 1"_s, u"  "_s + kClear, u"  show S1"_s,
-                              u"show S1"_s, u"disable Check1"_s});
+            << (QStringList{kClear} + resets(u"Command13"_s) +
+                QStringList{u"height 8295"_s, u"value Check1 1"_s, u"  "_s + kClear, u"  show S1"_s, u"show S1"_s,
+                            u"disable Check1"_s});
         QTest::newRow("letters again: nothing nested")
             << 0 << u"Command3 Command13"_s << u"Command13"_s
-            << (QStringList{kClear} + resets(u"Command13"_s)
-                + QStringList{u"height 8295"_s, u"value Check1 1"_s, u"show S1"_s, u"disable Check1"_s});
-        QTest::newRow("lesson 1")
-            << 0 << u"Command3"_s << u"Command6"_s
-            << (resets(u"Command6"_s)
-                + QStringList{u"height 5400"_s, kClear, u"show Command11"_s, u"show Command12"_s, u"show Image3"_s,
-                              u"caption Command11 上頁"_s, u"caption Command12 下頁"_s});
-        QTest::newRow("demonstration")
-            << 0 << u"Command3"_s << u"Command9"_s
-            << (resets(u"Command9"_s)
-                + QStringList{u"height 5400"_s, kClear, u"show Command11"_s, u"show Command12"_s, u"show DMA"_s,
-                              u"caption Command11 首碼"_s, u"caption Command12 尾碼"_s});
-        QTest::newRow("product")
-            << 0 << u"Command3"_s << u"Command5"_s
-            << (resets(u"Command5"_s) + QStringList{u"height 5400"_s, kClear, u"show Image2"_s});
+            << (QStringList{kClear} + resets(u"Command13"_s) +
+                QStringList{u"height 8295"_s, u"value Check1 1"_s, u"show S1"_s, u"disable Check1"_s});
+        QTest::newRow("lesson 1") << 0 << u"Command3"_s << u"Command6"_s
+                                  << (resets(u"Command6"_s) + QStringList{u"height 5400"_s, kClear, u"show Command11"_s,
+                                                                          u"show Command12"_s, u"show Image3"_s,
+                                                                          u"caption Command11 上頁"_s,
+                                                                          u"caption Command12 下頁"_s});
+        QTest::newRow("demonstration") << 0 << u"Command3"_s << u"Command9"_s
+                                       << (resets(u"Command9"_s) +
+                                           QStringList{u"height 5400"_s, kClear, u"show Command11"_s,
+                                                       u"show Command12"_s, u"show DMA"_s, u"caption Command11 首碼"_s,
+                                                       u"caption Command12 尾碼"_s});
+        QTest::newRow("product") << 0 << u"Command3"_s << u"Command5"_s
+                                 << (resets(u"Command5"_s) + QStringList{u"height 5400"_s, kClear, u"show Image2"_s});
         QTest::newRow("previous on a first page: nothing")
             << 0 << u"Command3 Command10"_s << u"Command11"_s << QStringList{};
         QTest::newRow("next on the last demonstration page stays")
@@ -272,13 +318,16 @@ private slots:
         };
         QTest::newRow("start") << QString() << flags(0, 0, 0, 0, 0, 0);
         QTest::newRow("lesson 1") << u"Command3 Command6"_s << flags(1, 1, 0, 0, 0, 0);
-        QTest::newRow("drill after lesson 1 rewrites every flag") << u"Command3 Command6 Command8"_s << flags(1, 0, 0, 1, 0, 0);
+        QTest::newRow("drill after lesson 1 rewrites every flag")
+            << u"Command3 Command6 Command8"_s << flags(1, 0, 0, 1, 0, 0);
         QTest::newRow("a key leaves the flag") << u"Command3 Command7 Command13 A"_s << flags(1, 0, 0, 0, 0, 0);
         QTest::newRow("a key in a section leaves its flag") << u"Command3 Command7 A"_s << flags(1, 0, 1, 0, 0, 0);
         QTest::newRow("practice state keeps the flag") << u"Command3 Command10 Command3"_s << flags(0, 0, 0, 0, 0, 1);
         QTest::newRow("introduction clears them") << u"Command3 Command9 Command4"_s << flags(1, 0, 0, 0, 0, 0);
-        QTest::newRow("lesson 1 wraps") << u"Command3 Command6"_s + u" Command12"_s.repeated(7) << flags(1, 0, 0, 0, 0, 0);
-        QTest::newRow("demonstration never wraps") << u"Command3 Command9"_s + u" Command12"_s.repeated(5) << flags(1, 0, 0, 0, 1, 0);
+        QTest::newRow("lesson 1 wraps") << u"Command3 Command6"_s + u" Command12"_s.repeated(7)
+                                        << flags(1, 0, 0, 0, 0, 0);
+        QTest::newRow("demonstration never wraps")
+            << u"Command3 Command9"_s + u" Command12"_s.repeated(5) << flags(1, 0, 0, 0, 1, 0);
     }
 
     void sectionFlags()

@@ -310,8 +310,8 @@ private slots:
     {
         click(Ctl::Command3);
         w(Ctl::Command4)->setFocus();
-        const QList<Ctl> expected{Ctl::Command5, Ctl::Command6, Ctl::Command7, Ctl::Command8, Ctl::Command9,
-                                  Ctl::Command10, Ctl::Check1, Ctl::Command13, Ctl::Command3};
+        const QList<Ctl> expected{Ctl::Command5,  Ctl::Command6, Ctl::Command7,  Ctl::Command8, Ctl::Command9,
+                                  Ctl::Command10, Ctl::Check1,   Ctl::Command13, Ctl::Command3};
         for (Ctl next : expected) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), w(next));
