@@ -50,17 +50,28 @@ QString withCrLf(QString text)
     return text.replace(u'\n', QLatin1StringView("\r\n"));
 }
 
-// Where a position counted in the logic's characters falls in the document, whose
-// line breaks are one character each.
-int documentPosition(const QTextDocument &doc, int position)
+bool endsLine(QChar ch)
+{
+    return ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator;
+}
+
+// Positions as the logic counts them (a line break is two characters) against
+// positions in the document (where it is one).
+int logicalPosition(const QTextDocument &doc, int documentPos)
 {
     int units = 0;
-    int at = 0;
+    for (int at = 0; at < documentPos; ++at)
+        units += endsLine(doc.characterAt(at)) ? 2 : 1;
+    return units;
+}
+
+int documentPosition(const QTextDocument &doc, int logicalPos)
+{
     const int end = doc.characterCount() - 1;
-    for (; at < end && units < position; ++at) {
-        const QChar ch = doc.characterAt(at);
-        units += (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) ? 2 : 1;
-    }
+    int units = 0;
+    int at = 0;
+    for (; at < end && units < logicalPos; ++at)
+        units += endsLine(doc.characterAt(at)) ? 2 : 1;
     return at;
 }
 
@@ -249,11 +260,7 @@ void Form1::setSelLength(Ctl c, int length)
     const QTextDocument &doc = *edit->document();
     QTextCursor cursor = edit->textCursor();
     const int start = cursor.selectionStart();
-    int startUnits = 0;
-    for (int at = 0; at < start; ++at) {
-        const QChar ch = doc.characterAt(at);
-        startUnits += (ch == QChar::ParagraphSeparator || ch == QChar::LineSeparator) ? 2 : 1;
-    }
+    const int startUnits = logicalPosition(doc, start);
     cursor.setPosition(start);
     cursor.setPosition(documentPosition(doc, startUnits + std::max(0, length)), QTextCursor::KeepAnchor);
     edit->setTextCursor(cursor);
