@@ -41,13 +41,18 @@ QFont layoutFont(int tenths, bool bold)
     return font;
 }
 
-// The box keeps paragraphs; the logic counts a line break as carriage return and
-// line feed. Paragraph and line separators both end a line.
-QString withCrLf(QString text)
+// A text box's document ends its lines with paragraph or line separators; plain
+// text ends them with line feeds.
+QString withLineFeeds(QString text)
 {
     text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text.replace(u'\n', QLatin1StringView("\r\n"));
+    return text.replace(QChar::LineSeparator, u'\n');
+}
+
+// The logic counts a line break as carriage return and line feed.
+QString withCrLf(const QString &text)
+{
+    return withLineFeeds(text).replace(u'\n', QLatin1StringView("\r\n"));
 }
 
 bool endsLine(QChar ch)
@@ -273,12 +278,9 @@ void Form1::setFocus(Ctl c)
 
 void Form1::copySelection(Ctl c)
 {
-    QString selected = textBox(c)->textCursor().selectedText();
-    if (selected.isEmpty())
-        return;
-    selected.replace(QChar::ParagraphSeparator, u'\n');
-    selected.replace(QChar::LineSeparator, u'\n');
-    QGuiApplication::clipboard()->setText(selected, QClipboard::Clipboard);
+    const QString selected = textBox(c)->textCursor().selectedText();
+    if (!selected.isEmpty())
+        QGuiApplication::clipboard()->setText(withLineFeeds(selected), QClipboard::Clipboard);
 }
 
 void Form1::setWindowHeight(int twips)
