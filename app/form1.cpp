@@ -1,7 +1,7 @@
 #include "form1.h"
 
-#include "catalogue.h"
 #include "compactcheckbox.h"
+#include "embedded.h"
 #include "layout.h"
 #include "picturepanel.h"
 #include "units.h"
@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -102,6 +103,8 @@ Form1::~Form1()
 
 void Form1::build()
 {
+    const assets::PicturePack &pictures = assets::embeddedPictures();
+    setWindowIcon(QIcon(QPixmap::fromImage(pictures.image(u"Form1"))));
     std::vector<const ControlSpec *> tabOrder;
     for (const ControlSpec &spec : controlTable()) {
         const Ctl id = spec.id;
@@ -148,9 +151,7 @@ void Form1::build()
             break;
         }
         case Kind::Picture: {
-            const assets::Picture *picture = assets::pictureFor(nameOf(id));
-            Q_ASSERT(picture);
-            auto *panel = new PicturePanel(*picture, this);
+            auto *panel = new PicturePanel(pictures.image(nameString(id)), this);
             if (spec.index >= 0) {
                 const auto index = qint16(spec.index);
                 connect(panel, &PicturePanel::clicked, this, [this, id, index] { m_form.click(id, index); });

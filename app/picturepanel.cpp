@@ -1,13 +1,11 @@
 #include "picturepanel.h"
 
-#include "placeholder.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace tutor {
 
-PicturePanel::PicturePanel(const assets::Picture &picture, QWidget *parent)
+PicturePanel::PicturePanel(const QImage &picture, QWidget *parent)
     : QWidget(parent)
     , m_picture(picture)
 {
@@ -16,22 +14,11 @@ PicturePanel::PicturePanel(const assets::Picture &picture, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PicturePanel::setPixmap(const QPixmap &pixmap)
-{
-    m_pixmap = pixmap;
-    update();
-}
-
 void PicturePanel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!m_pixmap.isNull()) {
-        painter.drawPixmap(rect(), m_pixmap, m_pixmap.rect());
-        return;
-    }
-    painter.scale(double(width()) / m_picture.width, double(height()) / m_picture.height);
-    assets::paintPlaceholder(painter, m_picture);
+    painter.drawImage(rect(), m_picture);
 }
 
 void PicturePanel::mousePressEvent(QMouseEvent *event)

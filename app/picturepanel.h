@@ -1,8 +1,6 @@
 #pragma once
 
-#include "catalogue.h"
-
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace tutor {
@@ -15,10 +13,9 @@ class PicturePanel final : public QWidget
     Q_DISABLE_COPY_MOVE(PicturePanel)
 
 public:
-    PicturePanel(const assets::Picture &picture, QWidget *parent);
+    PicturePanel(const QImage &picture, QWidget *parent);
 
-    const assets::Picture &picture() const { return m_picture; }
-    void setPixmap(const QPixmap &pixmap);
+    const QImage &picture() const { return m_picture; }
 
 signals:
     void clicked();
@@ -29,8 +26,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    const assets::Picture &m_picture;
-    QPixmap m_pixmap;
+    QImage m_picture;
     bool m_pressed = false;
 };
 

@@ -1,9 +1,7 @@
 #include "placeholder.h"
 
-#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QString>
 
 namespace tutor::assets {
 
@@ -30,33 +28,36 @@ QColor familyColour(Family f)
 
 } // namespace
 
-void paintPlaceholder(QPainter &painter, const Picture &picture)
+QImage drawPlaceholder(const Picture &picture, const DrawingFonts &fonts)
 {
-    const QRect r(0, 0, picture.width, picture.height);
+    QImage image(picture.width, picture.height, QImage::Format_RGB32);
+    const QRect r = image.rect();
     const QColor field = familyColour(picture.family);
-    painter.fillRect(r, field);
+    image.fill(field);
+
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
     const QColor ink = field.lightness() < 128 ? QColor(Qt::white) : QColor(0x30, 0x30, 0x30);
     painter.setPen(QPen(ink, 1));
-    painter.drawRect(r.adjusted(0, 0, -1, -1));
-    painter.drawLine(r.topLeft(), r.bottomRight());
-    painter.drawLine(r.topRight(), r.bottomLeft());
+    painter.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.drawLine(QLineF(r.topLeft(), r.bottomRight() + QPointF(1, 1)));
+    painter.drawLine(QLineF(QPointF(r.right() + 1, 0), QPointF(0, r.bottom() + 1)));
 
     const QString name = QString::fromLatin1(picture.name.data(), qsizetype(picture.name.size()));
     const QString size = QString::number(picture.width) + u'\u00d7' + QString::number(picture.height);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(std::max(8, std::min(picture.width / 5, picture.height / 4)));
-    QFont small = font;
-    small.setPixelSize(std::max(6, font.pixelSize() / 2));
+    const QFont font = fonts.sansFont(std::max(8, std::min(picture.width / 5, picture.height / 4)));
+    const QFont small = fonts.sansFont(std::max(6, font.pixelSize() / 2));
     const int labelWidth =
         std::max(QFontMetrics(font).horizontalAdvance(name), QFontMetrics(small).horizontalAdvance(size)) + 8;
-    const int lineHeight = QFontMetrics(font).height();
-    QRect box(0, 0, std::min(labelWidth, picture.width - 2), std::min(lineHeight * 2, picture.height - 2));
+    QRect box(0, 0, std::min(labelWidth, picture.width - 2),
+              std::min(QFontMetrics(font).height() * 2, picture.height - 2));
     box.moveCenter(r.center());
     painter.fillRect(box, field);
     painter.setFont(font);
     painter.drawText(box.adjusted(0, 0, 0, -box.height() / 2), Qt::AlignCenter, name);
     painter.setFont(small);
     painter.drawText(box.adjusted(0, box.height() / 2, 0, 0), Qt::AlignCenter, size);
+    return image;
 }
 
 } // namespace tutor::assets

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace tutor::assets {
+
+// The fonts every picture is drawn with, each loaded from a named file so that
+// every machine draws the same pixels.
+struct DrawingFonts
+{
+    QString ming; // Traditional Chinese, Ming style
+    QString sans;
+    QString sansBold;
+
+    QFont mingFont(int pixels) const;
+    QFont sansFont(int pixels, bool bold = false) const;
+};
+
+} // namespace tutor::assets
