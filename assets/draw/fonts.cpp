@@ -21,6 +21,14 @@ QFont DrawingFonts::mingFont(int pixels) const
     return sized(ming, pixels);
 }
 
+QFont DrawingFonts::crispMingFont(int pixels) const
+{
+    QFont font = sized(ming, pixels);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::NoAntialias));
+    return font;
+}
+
 QFont DrawingFonts::sansFont(int pixels, bool bold) const
 {
     return sized(bold ? sansBold : sans, pixels);

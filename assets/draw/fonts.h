@@ -14,6 +14,9 @@ struct DrawingFonts
     QString sansBold;
 
     QFont mingFont(int pixels) const;
+    // Small Chinese text in solid colour, every pixel on or off, as text on
+    // a screen of few pixels reads best.
+    QFont crispMingFont(int pixels) const;
     QFont sansFont(int pixels, bool bold = false) const;
 };
 

@@ -2,12 +2,15 @@
 
 #include "covers.h"
 #include "icon.h"
+#include "keycaps.h"
+#include "legends.h"
 #include "placeholder.h"
 
 namespace tutor::assets {
 
-PictureDrawer::PictureDrawer(DrawingFonts fonts)
+PictureDrawer::PictureDrawer(DrawingFonts fonts, Alphabet alphabet)
     : m_fonts(std::move(fonts))
+    , m_alphabet(std::move(alphabet))
 {}
 
 const QImage &PictureDrawer::picture(std::string_view name)
@@ -34,10 +37,10 @@ QImage PictureDrawer::draw(const Picture &picture)
         if (picture.name == "Image3" || picture.name == "Image10" || picture.name == "Wk1")
             return drawCover(picture, this->picture("Image1"), m_fonts);
         return drawPlaceholder(picture, m_fonts);
-    case Family::LetterKey:
+    case Family::LetterKey: return drawKeyCap(QLatin1Char(picture.name.front()), m_alphabet, m_fonts);
+    case Family::Legend: return drawLegend(picture, m_fonts);
     case Family::ConversionChart:
     case Family::LetterShapeChart:
-    case Family::Legend:
     case Family::Background:
     case Family::ProductPage:
     case Family::Demonstration:

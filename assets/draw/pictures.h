@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alphabet.h"
 #include "catalogue.h"
 #include "fonts.h"
 
@@ -16,7 +17,7 @@ namespace tutor::assets {
 class PictureDrawer
 {
 public:
-    explicit PictureDrawer(DrawingFonts fonts);
+    PictureDrawer(DrawingFonts fonts, Alphabet alphabet);
 
     // The named picture, or a null image for a name the catalogue does not have.
     const QImage &picture(std::string_view name);
@@ -25,6 +26,7 @@ private:
     QImage draw(const Picture &picture);
 
     DrawingFonts m_fonts;
+    Alphabet m_alphabet;
     std::map<std::string_view, QImage> m_drawn;
 };
 

@@ -2,8 +2,13 @@
 // people to look at, the pack of raw pixels that the program embeds, and the
 // window icon as a Windows icon file and a PNG.
 //
-//   drawpictures --out DIR --ming FILE --sans FILE --sans-bold FILE
+//   drawpictures --letters FILE --ming FILE --sans FILE --sans-bold FILE --out DIR
+//   drawpictures --letters FILE --ming FILE --sans FILE --sans-bold FILE --contact-sheet PNG
+//
+// The second form draws only a sheet of all Tamlo letters, large and named, at
+// the sizes they are used at, for people to check them by eye.
 
+#include "alphabet.h"
 #include "catalogue.h"
 #include "fonts.h"
 #include "icon.h"
@@ -15,6 +20,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -46,6 +52,42 @@ void save(const QString &path, const QByteArray &bytes)
         fail(QStringLiteral("cannot write %1").arg(path));
 }
 
+QByteArray pngBytes(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+QImage contactSheet(const Alphabet &alphabet, const DrawingFonts &fonts)
+{
+    const int columns = 6, cellWidth = 170, cellHeight = 112;
+    const int rows = int((alphabet.letters().size() + columns - 1) / columns);
+    QImage sheet(columns * cellWidth, rows * cellHeight, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter p(&sheet);
+    p.setRenderHint(QPainter::Antialiasing);
+    int i = 0;
+    for (const TamloLetter &letter : alphabet.letters()) {
+        const QPoint cell((i % columns) * cellWidth, (i / columns) * cellHeight);
+        p.setPen(QColor(0xd0, 0xd0, 0xd0));
+        p.drawRect(QRect(cell, QSize(cellWidth - 1, cellHeight - 1)));
+        p.fillRect(QRect(cell + QPoint(8, 8), QSize(72, 72)), QColor(0xf4, 0xf4, 0xf4));
+        drawLetter(p, letter, QRectF(cell + QPoint(12, 12), QSizeF(64, 64)), Qt::black);
+        drawLetter(p, letter, QRectF(cell + QPoint(92, 12), QSizeF(40, 40)), Qt::black);
+        drawLetter(p, letter, QRectF(cell + QPoint(92, 58), QSizeF(18, 18)), Qt::black);
+        drawLetter(p, letter, QRectF(cell + QPoint(118, 62), QSizeF(9, 9)), Qt::black);
+        p.setPen(Qt::black);
+        p.setFont(fonts.mingFont(16));
+        p.drawText(QRect(cell + QPoint(8, 84), QSize(cellWidth - 16, 22)), Qt::AlignLeft | Qt::AlignVCenter,
+                   letter.id + u"  " + letter.name);
+        ++i;
+    }
+    return sheet;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -55,9 +97,12 @@ int main(int argc, char *argv[])
     parser.addOptions({{u"out"_s, u"Folder to draw into."_s, u"dir"_s},
                        {u"ming"_s, u"Ming font file for Chinese text."_s, u"file"_s},
                        {u"sans"_s, u"Sans-serif font file."_s, u"file"_s},
-                       {u"sans-bold"_s, u"Bold sans-serif font file."_s, u"file"_s}});
+                       {u"sans-bold"_s, u"Bold sans-serif font file."_s, u"file"_s},
+                       {u"letters"_s, u"The Tamlo letters' data file."_s, u"file"_s},
+                       {u"contact-sheet"_s, u"Draw only the sheet of all letters, to this PNG."_s, u"file"_s}});
     parser.process(app);
-    for (const char *option : {"out", "ming", "sans", "sans-bold"})
+    const bool sheetOnly = parser.isSet(u"contact-sheet"_s);
+    for (const char *option : {"ming", "sans", "sans-bold", "letters", sheetOnly ? "contact-sheet" : "out"})
         if (parser.value(QLatin1StringView(option)).isEmpty())
             fail(QStringLiteral("--%1 is missing").arg(QLatin1StringView(option)));
 
@@ -67,11 +112,20 @@ int main(int argc, char *argv[])
     fonts.sans = loadFont(parser.value(u"sans"_s));
     fonts.sansBold = loadFont(parser.value(u"sans-bold"_s));
 
+    QString error;
+    std::optional<Alphabet> alphabet = Alphabet::load(parser.value(u"letters"_s), &error);
+    if (!alphabet)
+        fail(error);
+    if (sheetOnly) {
+        save(parser.value(u"contact-sheet"_s), pngBytes(contactSheet(*alphabet, fonts)));
+        return 0;
+    }
+
     const QDir out(parser.value(u"out"_s));
     if (!QDir().mkpath(out.path()))
         fail(QStringLiteral("cannot make %1").arg(out.path()));
 
-    PictureDrawer drawer(fonts);
+    PictureDrawer drawer(fonts, std::move(*alphabet));
     std::vector<std::pair<QString, QImage>> pictures;
     for (const Picture &picture : catalogue()) {
         const QString name = QString::fromLatin1(picture.name.data(), qsizetype(picture.name.size()));
@@ -84,13 +138,7 @@ int main(int argc, char *argv[])
                      .arg(picture.width)
                      .arg(picture.height));
         image = image.convertToFormat(QImage::Format_RGB32);
-        QByteArray png;
-        {
-            QBuffer buffer(&png);
-            buffer.open(QIODevice::WriteOnly);
-            image.save(&buffer, "PNG");
-        }
-        save(out.filePath(name + u".png"), png);
+        save(out.filePath(name + u".png"), pngBytes(image));
         pictures.emplace_back(name, std::move(image));
     }
 
@@ -108,12 +156,6 @@ int main(int argc, char *argv[])
     if (ico.size() != 766)
         fail(QStringLiteral("the window icon uses colours outside the 16-colour palette"));
     save(out.filePath(u"brevik.ico"_s), ico);
-    QByteArray iconPng;
-    {
-        QBuffer buffer(&iconPng);
-        buffer.open(QIODevice::WriteOnly);
-        icon.save(&buffer, "PNG");
-    }
-    save(out.filePath(u"brevik.png"_s), iconPng);
+    save(out.filePath(u"brevik.png"_s), pngBytes(icon));
     return 0;
 }
