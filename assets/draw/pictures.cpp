@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "chartcards.h"
 #include "covers.h"
 #include "icon.h"
 #include "keycaps.h"
@@ -8,9 +9,11 @@
 
 namespace tutor::assets {
 
-PictureDrawer::PictureDrawer(DrawingFonts fonts, Alphabet alphabet)
+PictureDrawer::PictureDrawer(DrawingFonts fonts, Alphabet alphabet, ChartBook charts, StrokeOutlines outlines)
     : m_fonts(std::move(fonts))
     , m_alphabet(std::move(alphabet))
+    , m_charts(std::move(charts))
+    , m_outlines(std::move(outlines))
 {}
 
 const QImage &PictureDrawer::picture(std::string_view name)
@@ -40,7 +43,12 @@ QImage PictureDrawer::draw(const Picture &picture)
     case Family::LetterKey: return drawKeyCap(QLatin1Char(picture.name.front()), m_alphabet, m_fonts);
     case Family::Legend: return drawLegend(picture, m_fonts);
     case Family::ConversionChart:
-    case Family::LetterShapeChart:
+    case Family::LetterShapeChart: {
+        const Chart *chart = m_charts.chart(QString::fromLatin1(picture.name.data(), qsizetype(picture.name.size())));
+        if (chart)
+            return drawChart(picture, *chart, {m_alphabet, m_outlines, m_fonts});
+        return drawPlaceholder(picture, m_fonts);
+    }
     case Family::Background:
     case Family::ProductPage:
     case Family::Demonstration:

@@ -2,7 +2,9 @@
 
 #include "alphabet.h"
 #include "catalogue.h"
+#include "charts.h"
 #include "fonts.h"
+#include "outlines.h"
 
 #include <QImage>
 
@@ -17,7 +19,7 @@ namespace tutor::assets {
 class PictureDrawer
 {
 public:
-    PictureDrawer(DrawingFonts fonts, Alphabet alphabet);
+    PictureDrawer(DrawingFonts fonts, Alphabet alphabet, ChartBook charts, StrokeOutlines outlines);
 
     // The named picture, or a null image for a name the catalogue does not have.
     const QImage &picture(std::string_view name);
@@ -27,6 +29,8 @@ private:
 
     DrawingFonts m_fonts;
     Alphabet m_alphabet;
+    ChartBook m_charts;
+    StrokeOutlines m_outlines;
     std::map<std::string_view, QImage> m_drawn;
 };
 

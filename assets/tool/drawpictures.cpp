@@ -1,14 +1,18 @@
 // Draws every picture of the catalogue into a folder: one PNG per picture for
 // people to look at, the pack of raw pixels that the program embeds, and the
-// window icon as a Windows icon file and a PNG.
+// window icon as a Windows icon file and a PNG, and, for the desktop's icon theme,
+// as brevik-N.png at each size N given to --icon-sizes.
 //
-//   drawpictures --letters FILE --ming FILE --sans FILE --sans-bold FILE --out DIR
+//   drawpictures --letters FILE --ming FILE --sans FILE --sans-bold FILE --out DIR [--icon-sizes N,N,...]
 //   drawpictures --letters FILE --ming FILE --sans FILE --sans-bold FILE --contact-sheet PNG
 //
 // The second form draws only a sheet of all Tamlo letters, large and named, at
 // the sizes they are used at, for people to check them by eye.
 
 #include "alphabet.h"
+#include "chartcards.h"
+#include "charts.h"
+#include "outlines.h"
 #include "catalogue.h"
 #include "fonts.h"
 #include "icon.h"
@@ -99,10 +103,23 @@ int main(int argc, char *argv[])
                        {u"sans"_s, u"Sans-serif font file."_s, u"file"_s},
                        {u"sans-bold"_s, u"Bold sans-serif font file."_s, u"file"_s},
                        {u"letters"_s, u"The Tamlo letters' data file."_s, u"file"_s},
-                       {u"contact-sheet"_s, u"Draw only the sheet of all letters, to this PNG."_s, u"file"_s}});
+                       {u"charts"_s, u"The folder of chart data files."_s, u"dir"_s},
+                       {u"outlines"_s, u"The folder of character outlines."_s, u"dir"_s},
+                       {u"contact-sheet"_s, u"Draw only the sheet of all letters, to this PNG."_s, u"file"_s},
+                       {u"icon-sizes"_s, u"Also draw the icon at these sizes, comma-separated."_s, u"sizes"_s}});
     parser.process(app);
     const bool sheetOnly = parser.isSet(u"contact-sheet"_s);
-    for (const char *option : {"ming", "sans", "sans-bold", "letters", sheetOnly ? "contact-sheet" : "out"})
+    QList<int> iconSizes;
+    for (const QString &item : parser.value(u"icon-sizes"_s).split(u',', Qt::SkipEmptyParts)) {
+        bool ok = false;
+        const int size = item.trimmed().toInt(&ok);
+        if (!ok || size < 16 || size > 1024)
+            fail(QStringLiteral("--icon-sizes: %1 is not a size from 16 to 1024").arg(item));
+        iconSizes.append(size);
+    }
+    for (const char *option :
+         {"ming", "sans", "sans-bold", "letters", sheetOnly ? "contact-sheet" : "out", sheetOnly ? "ming" : "charts",
+          sheetOnly ? "ming" : "outlines"})
         if (parser.value(QLatin1StringView(option)).isEmpty())
             fail(QStringLiteral("--%1 is missing").arg(QLatin1StringView(option)));
 
@@ -125,7 +142,24 @@ int main(int argc, char *argv[])
     if (!QDir().mkpath(out.path()))
         fail(QStringLiteral("cannot make %1").arg(out.path()));
 
-    PictureDrawer drawer(fonts, std::move(*alphabet));
+    std::optional<ChartBook> charts = ChartBook::load(parser.value(u"charts"_s), &error);
+    if (!charts)
+        fail(error);
+    StrokeOutlines outlines(parser.value(u"outlines"_s));
+    if (const QStringList faults = checkStrokes(*charts, outlines); !faults.isEmpty())
+        fail(faults.join(u'\n'));
+    int unrecorded = 0;
+    for (const auto &[name, chart] : charts->charts())
+        for (const ChartCard &card : chart.cards)
+            for (const ChartLetter &letter : card.letters)
+                for (const ChartRow &row : letter.rows)
+                    for (const ChartEntry &entry : row)
+                        unrecorded += !entry.recorded && !drawnFromFont(entry.character);
+    if (unrecorded > 0)
+        std::fprintf(stderr, "drawpictures: %d chart entries have no parts recorded yet; they are drawn in one colour\n",
+                     unrecorded);
+
+    PictureDrawer drawer(fonts, std::move(*alphabet), std::move(*charts), std::move(outlines));
     std::vector<std::pair<QString, QImage>> pictures;
     for (const Picture &picture : catalogue()) {
         const QString name = QString::fromLatin1(picture.name.data(), qsizetype(picture.name.size()));
@@ -157,5 +191,7 @@ int main(int argc, char *argv[])
         fail(QStringLiteral("the window icon uses colours outside the 16-colour palette"));
     save(out.filePath(u"brevik.ico"_s), ico);
     save(out.filePath(u"brevik.png"_s), pngBytes(icon));
+    for (int size : iconSizes)
+        save(out.filePath(u"brevik-%1.png"_s.arg(size)), pngBytes(drawIcon(size, fonts)));
     return 0;
 }
