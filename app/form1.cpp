@@ -106,17 +106,17 @@ void Form1::build()
     const assets::PicturePack &pictures = assets::embeddedPictures();
     setWindowIcon(QIcon(QPixmap::fromImage(pictures.image(u"Form1"))));
     std::vector<const ControlSpec *> tabOrder;
-    for (const ControlSpec &spec : controlTable()) {
-        const Ctl id = spec.id;
+    for (const ControlSpec &row : controlTable()) {
+        const Ctl id = row.id;
         QWidget *w = nullptr;
-        switch (spec.kind) {
+        switch (row.kind) {
         case Kind::PushButton: {
-            auto *button = new QPushButton(toQString(spec.caption), this);
+            auto *button = new QPushButton(toQString(row.caption), this);
             button->setAutoDefault(false);
             button->setFocusPolicy(Qt::StrongFocus);
-            if (spec.graphical) {
+            if (row.graphical) {
                 QPalette pal = button->palette();
-                pal.setColor(QPalette::Button, colourOf(spec.back, palette()));
+                pal.setColor(QPalette::Button, colourOf(row.back, palette()));
                 button->setPalette(pal);
             }
             connect(button, &QPushButton::clicked, this, [this, id] { m_form.click(id); });
@@ -124,12 +124,12 @@ void Form1::build()
             break;
         }
         case Kind::CheckBox: {
-            auto *box = new CompactCheckBox(toQString(spec.caption), this);
+            auto *box = new CompactCheckBox(toQString(row.caption), this);
             box->setBackgroundRole(QPalette::Window);
             QPalette pal = box->palette();
-            pal.setColor(QPalette::Window, colourOf(spec.back, palette()));
-            pal.setColor(QPalette::Active, QPalette::WindowText, colourOf(spec.fore, palette()));
-            pal.setColor(QPalette::Inactive, QPalette::WindowText, colourOf(spec.fore, palette()));
+            pal.setColor(QPalette::Window, colourOf(row.back, palette()));
+            pal.setColor(QPalette::Active, QPalette::WindowText, colourOf(row.fore, palette()));
+            pal.setColor(QPalette::Inactive, QPalette::WindowText, colourOf(row.fore, palette()));
             pal.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
             box->setPalette(pal);
             connect(box, &QCheckBox::stateChanged, this, [this] { m_form.Check1_Click(); });
@@ -142,9 +142,9 @@ void Form1::build()
             edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             edit->setTabChangesFocus(true);
-            if (spec.fore != 0) {
+            if (row.fore != 0) {
                 QPalette pal = edit->palette();
-                pal.setColor(QPalette::Text, colourOf(spec.fore, palette()));
+                pal.setColor(QPalette::Text, colourOf(row.fore, palette()));
                 edit->setPalette(pal);
             }
             w = edit;
@@ -152,8 +152,8 @@ void Form1::build()
         }
         case Kind::Picture: {
             auto *panel = new PicturePanel(pictures.image(nameString(id)), this);
-            if (spec.index >= 0) {
-                const auto index = qint16(spec.index);
+            if (row.index >= 0) {
+                const auto index = qint16(row.index);
                 connect(panel, &PicturePanel::clicked, this, [this, id, index] { m_form.click(id, index); });
             }
             w = panel;
@@ -161,13 +161,13 @@ void Form1::build()
         }
         }
         w->setObjectName(nameString(id));
-        w->setGeometry(twipsToPixels(spec.left, spec.top, spec.width, spec.height));
-        if (spec.fontTenths != 0)
-            w->setFont(layoutFont(spec.fontTenths, spec.bold));
-        w->setHidden(!spec.visible);
+        w->setGeometry(twipsToPixels(row.left, row.top, row.width, row.height));
+        if (row.fontTenths != 0)
+            w->setFont(layoutFont(row.fontTenths, row.bold));
+        w->setHidden(!row.visible);
         m_widgets[std::size_t(indexOf(id))] = w;
-        if (spec.tab >= 0)
-            tabOrder.push_back(&spec);
+        if (row.tab >= 0)
+            tabOrder.push_back(&row);
     }
 
     std::sort(tabOrder.begin(), tabOrder.end(), [](auto *a, auto *b) { return a->tab < b->tab; });

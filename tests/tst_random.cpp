@@ -5,7 +5,7 @@
 // shares no code with the handlers. After every event the window must agree with
 // the model and keep the invariants that hold whatever the user did.
 //
-// On a failure the test prints the seed, the event that failed, and the shortest
+// On a failure the test prints its seed, the event that failed, and the shortest
 // sequence of events it could find that still fails: the prefix up to the failure,
 // then with every run of events removed that is not needed to make it fail.
 //
