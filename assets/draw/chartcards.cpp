@@ -4,6 +4,7 @@
 #include "figures.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 #include <set>
 
@@ -41,19 +42,43 @@ void drawCharacter(QPainter &p, const ChartEntry &entry, const QRectF &box, cons
     QTransform place;
     place.translate(box.left(), box.top());
     place.scale(box.width(), box.height());
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < int(strokes->size()); ++i) {
-        QColor colour = rest;
+    const auto colourOf = [&](int i) {
         if (conversion && first.count(i))
-            colour = kRed;
-        else if (conversion && last.count(i))
-            colour = kBlue;
-        else if (!conversion && part.count(i))
-            colour = entry.blue ? kBlue : kRed;
+            return kRed;
+        if (conversion && last.count(i))
+            return kBlue;
+        if (!conversion && part.count(i))
+            return entry.blue ? kBlue : kRed;
+        return rest;
+    };
+    std::vector<QPainterPath> shapes = *strokes;
+    if (entry.secondForm && entry.character == u"口" && shapes.size() == 3) {
+        // ⊓ over a base stroke of its own.
+        shapes[0].translate(0, -0.05);
+        shapes[1].translate(0, -0.05);
+        shapes[2].translate(0, 0.07);
+    } else if (entry.secondForm && entry.character == u"鹵" && shapes.size() == 11) {
+        // The frame with a chequered inside, in the colour of the inner strokes' part.
+        const QRectF inner = (shapes[2].boundingRect() | shapes[3].boundingRect() | shapes[10].boundingRect())
+                                 .adjusted(0.08, 0.06, -0.08, -0.08);
+        p.setPen(Qt::NoPen);
+        p.setBrush(colourOf(9));
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 3; ++column)
+                if ((row + column) % 2 == 0)
+                    p.drawRect(place.mapRect(QRectF(inner.left() + column * inner.width() / 3,
+                                                    inner.top() + row * inner.height() / 3, inner.width() / 3,
+                                                    inner.height() / 3)));
+        for (int i = 4; i <= 9; ++i)
+            shapes[std::size_t(i)] = QPainterPath();
+    }
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < int(shapes.size()); ++i) {
+        const QColor colour = colourOf(i);
         // The outlines are slender; a hairline round each keeps small characters legible.
         p.setPen(QPen(colour, 0.6));
         p.setBrush(colour);
-        p.drawPath(place.map((*strokes)[std::size_t(i)]));
+        p.drawPath(place.map(shapes[std::size_t(i)]));
     }
 }
 
