@@ -28,12 +28,6 @@ QString toQString(std::u16string_view s)
     return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
 }
 
-QString nameString(Ctl c)
-{
-    const std::string_view n = nameOf(c);
-    return QString::fromLatin1(n.data(), qsizetype(n.size()));
-}
-
 QFont layoutFont(int tenths, bool bold)
 {
     QFont font(toQString(kFontFamily));

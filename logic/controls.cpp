@@ -2,6 +2,12 @@
 
 namespace tutor {
 
+QString nameString(Ctl c)
+{
+    const std::string_view n = nameOf(c);
+    return QString::fromLatin1(n.data(), qsizetype(n.size()));
+}
+
 std::optional<Ctl> controlNamed(QStringView name)
 {
     for (int i = 0; i < kControlCount; ++i) {

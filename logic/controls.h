@@ -84,6 +84,7 @@ constexpr std::string_view nameOf(Ctl c)
 {
     return kControlNames[static_cast<std::size_t>(c)];
 }
+QString nameString(Ctl c);
 
 std::optional<Ctl> controlNamed(QStringView name);
 

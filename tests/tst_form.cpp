@@ -28,12 +28,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString nameStr(Ctl c)
-{
-    const auto n = nameOf(c);
-    return QString::fromLatin1(n.data(), qsizetype(n.size()));
-}
-
 class Recorder final : public Controls
 {
 public:
@@ -57,34 +51,34 @@ public:
     {
         on ? void(shown.insert(c)) : void(shown.erase(c));
         if (!on)
-            hidden << nameStr(c);
+            hidden << nameString(c);
         // A run of hides reads as one line: "hide 129 Command11..HD11".
         static const QRegularExpression hideRun(u"^(\\s*)hide (\\d+) (\\w+)\\.\\.(\\w+)$"_s);
         if (!on && !log.isEmpty()) {
             const auto m = hideRun.match(log.last());
             if (m.hasMatch() && m.captured(1) == indent()) {
                 log.last() = indent() % u"hide " % QString::number(m.captured(2).toInt() + 1) % u' ' % m.captured(3) %
-                             u".." % nameStr(c);
+                             u".." % nameString(c);
                 return;
             }
         }
-        write((on ? u"show "_s : u"hide 1 "_s) + nameStr(c) + (on ? QString() : u".."_s + nameStr(c)));
+        write((on ? u"show "_s : u"hide 1 "_s) + nameString(c) + (on ? QString() : u".."_s + nameString(c)));
     }
     void setCaption(Ctl c, const QString &s) override
     {
         captions[c] = s;
-        write(u"caption "_s + nameStr(c) + u' ' + s);
+        write(u"caption "_s + nameString(c) + u' ' + s);
     }
     void setBackColor(Ctl c, VbColor v) override
     {
         colours[c] = v;
-        write(u"colour "_s + nameStr(c) + u' ' + (v == kHighlight ? u"highlight"_s : u"face"_s));
+        write(u"colour "_s + nameString(c) + u' ' + (v == kHighlight ? u"highlight"_s : u"face"_s));
     }
-    void setTop(Ctl c, int t) override { write(u"top "_s + nameStr(c) + u' ' + QString::number(t)); }
+    void setTop(Ctl c, int t) override { write(u"top "_s + nameString(c) + u' ' + QString::number(t)); }
     int value(Ctl) const override { return check; }
     void setValue(Ctl c, int v) override
     {
-        write(u"value "_s + nameStr(c) + u' ' + QString::number(v));
+        write(u"value "_s + nameString(c) + u' ' + QString::number(v));
         if (v == check)
             return;
         check = v;
@@ -95,35 +89,35 @@ public:
     void setEnabled(Ctl c, bool on) override
     {
         on ? void(disabled.erase(c)) : void(disabled.insert(c));
-        write((on ? u"enable "_s : u"disable "_s) + nameStr(c));
+        write((on ? u"enable "_s : u"disable "_s) + nameString(c));
     }
     QString text(Ctl c) const override { return texts.count(c) ? texts.at(c) : QString(); }
     void setText(Ctl c, const QString &s) override
     {
         texts[c] = s;
-        write(u"text "_s + nameStr(c) + u" \"" + s.left(12) + (s.size() > 12 ? u"…\""_s : u"\""_s));
+        write(u"text "_s + nameString(c) + u" \"" + s.left(12) + (s.size() > 12 ? u"…\""_s : u"\""_s));
     }
     void setSelStart(Ctl c, int s) override
     {
         selStart = s;
-        write(u"selstart "_s + nameStr(c) + u' ' + QString::number(s));
+        write(u"selstart "_s + nameString(c) + u' ' + QString::number(s));
     }
     void setSelLength(Ctl c, int n) override
     {
         selLength = n;
-        write(u"sellength "_s + nameStr(c) + u' ' + QString::number(n));
+        write(u"sellength "_s + nameString(c) + u' ' + QString::number(n));
     }
     void setFocus(Ctl c) override
     {
         focus = c;
-        write(u"focus "_s + nameStr(c));
+        write(u"focus "_s + nameString(c));
     }
     void copySelection(Ctl c) override
     {
         const QString sel = text(c).mid(selStart, selLength);
         if (!sel.isEmpty())
             clipboard = sel;
-        write(u"copy "_s + nameStr(c));
+        write(u"copy "_s + nameString(c));
     }
     void setWindowHeight(int t) override
     {

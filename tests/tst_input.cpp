@@ -9,6 +9,7 @@
 
 #include "application.h"
 #include "form1.h"
+#include "offscreen.h"
 
 #include <QClipboard>
 #include <QPlainTextEdit>
@@ -18,15 +19,6 @@ using namespace tutor;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The offscreen platform says, each time the window's fixed height changes, that it
-// has no window manager to tell. That is expected here and only noise.
-QtMessageHandler g_defaultHandler = nullptr;
-void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(u"propagateSizeHints"))
-        g_defaultHandler(type, context, message);
-}
 
 // Lines of 50 common characters, each ended by a line feed, until the text takes
 // at least `bytes` bytes in UTF-8.
@@ -92,7 +84,7 @@ class TestInput : public QObject
 private slots:
     void initTestCase()
     {
-        g_defaultHandler = qInstallMessageHandler(quietOffscreen);
+        quietOffscreenSizeHints();
         setUpApplication();
     }
 

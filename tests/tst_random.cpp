@@ -16,6 +16,7 @@
 
 #include "application.h"
 #include "form1.h"
+#include "offscreen.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -43,15 +44,9 @@ RunSettings g_run;
 
 // ---- names ----
 
-QString nameStr(Ctl c)
+QString nameString(std::optional<Ctl> c)
 {
-    const auto n = nameOf(c);
-    return QString::fromLatin1(n.data(), qsizetype(n.size()));
-}
-
-QString nameStr(std::optional<Ctl> c)
-{
-    return c ? nameStr(*c) : u"nothing"_s;
+    return c ? nameString(*c) : u"nothing"_s;
 }
 
 Ctl named(const QString &name)
@@ -414,15 +409,6 @@ QString escaped(const QString &s)
     return out;
 }
 
-// The offscreen platform says, each time the window's fixed height changes, that it
-// has no window manager to tell. That is expected here and only noise.
-QtMessageHandler g_defaultHandler = nullptr;
-void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(u"propagateSizeHints"))
-        g_defaultHandler(type, context, message);
-}
-
 const QString kClipboardAtStart = u"剪貼簿原有的字\r\n第二行"_s;
 
 // One window and its model, side by side.
@@ -464,7 +450,7 @@ public:
             const std::optional<Ctl> front = frontAt(e.at);
             if (front && !reachable(*front))
                 return false;
-            m_lastDone = u"click on %1 at (%2, %3)"_s.arg(nameStr(front)).arg(e.at.x()).arg(e.at.y());
+            m_lastDone = u"click on %1 at (%2, %3)"_s.arg(nameString(front)).arg(e.at.x()).arg(e.at.y());
             if (!clickAt(e.at, front, failure))
                 return true;
             if (front)
@@ -638,7 +624,7 @@ public:
                 onShow << Ctl(i);
         QStringList names;
         for (Ctl c : onShow)
-            names << nameStr(c);
+            names << nameString(c);
         expect(onShow.size() <= 1, u"several display panels on show: "_s + names.join(u", "));
         for (qint16 f : flags)
             expect(f == 0 || f == 1, u"a section flag holds %1"_s.arg(f));
@@ -671,16 +657,16 @@ public:
         const bool practice = s.LearnMode == 0;
         for (Ctl c : {Ctl::Command1, Ctl::Text1, Ctl::Command2})
             expect(w(c)->isHidden() != practice,
-                   nameStr(c) + (practice ? u" hidden in practice state"_s : u" on show in learn state"_s));
+                   nameString(c) + (practice ? u" hidden in practice state"_s : u" on show in learn state"_s));
         QList<Ctl> highlighted;
         for (const SectionButton &b : sectionButtons()) {
             expect(w(b.button)->isHidden() == practice,
-                   nameStr(b.button) + (practice ? u" on show in practice state"_s : u" hidden in learn state"_s));
+                   nameString(b.button) + (practice ? u" on show in practice state"_s : u" hidden in learn state"_s));
             const QColor back = w(b.button)->palette().color(QPalette::Button);
             if (back == QColor(255, 192, 128))
                 highlighted << b.button;
             else
-                expect(back == m_plainButton, nameStr(b.button) + u" is neither plain nor highlighted"_s);
+                expect(back == m_plainButton, nameString(b.button) + u" is neither plain nor highlighted"_s);
         }
         expect(highlighted.size() <= 1, u"several section buttons highlighted"_s);
         expect(!practice || highlighted.isEmpty(), u"a section button highlighted in practice state"_s);
@@ -717,7 +703,7 @@ private:
     static QString toText(bool b) { return b ? u"yes"_s : u"no"_s; }
     static QString toText(int i) { return QString::number(i); }
     static QString toText(const QString &s) { return u'"' + escaped(s.size() > 60 ? s.left(60) + u"…" : s) + u'"'; }
-    static QString toText(std::optional<Ctl> c) { return nameStr(c); }
+    static QString toText(std::optional<Ctl> c) { return nameString(c); }
 
     static QString randomText(QRandomGenerator &rng)
     {
@@ -744,7 +730,7 @@ private:
         QWidget *f = QApplication::focusWidget();
         for (int i = 0; f && i < kControlCount; ++i)
             if (f == w(Ctl(i)) || w(Ctl(i))->isAncestorOf(f))
-                return nameStr(Ctl(i));
+                return nameString(Ctl(i));
         return f ? QString::fromLatin1(f->metaObject()->className()) : u"nothing"_s;
     }
 
@@ -775,7 +761,7 @@ private:
         if (hit != want && !(want && hit && want->isAncestorOf(hit))) {
             *failure = u"at (%1, %2) the window has %3 in front, the model %4"_s.arg(p.x()).arg(p.y()).arg(
                 hit ? hit->objectName() + u' ' + QString::fromLatin1(hit->metaObject()->className()) : u"nothing"_s,
-                nameStr(expected));
+                nameString(expected));
             return false;
         }
         QWidget *target = hit ? hit : m_window.get();
@@ -897,7 +883,7 @@ class TestRandom : public QObject
 private slots:
     void initTestCase()
     {
-        g_defaultHandler = qInstallMessageHandler(quietOffscreen);
+        quietOffscreenSizeHints();
         setUpApplication();
     }
 

@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "form1.h"
+#include "offscreen.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -15,21 +16,6 @@ using namespace tutor;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QString nameStr(Ctl c)
-{
-    const auto n = nameOf(c);
-    return QString::fromLatin1(n.data(), qsizetype(n.size()));
-}
-
-// The offscreen platform says, each time the window's fixed height changes, that it
-// has no window manager to tell. That is expected here and only noise.
-QtMessageHandler g_defaultHandler = nullptr;
-void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (!message.contains(u"propagateSizeHints"))
-        g_defaultHandler(type, context, message);
-}
 
 bool isDisplayPanel(Ctl c)
 {
@@ -68,7 +54,7 @@ class TestWindow : public QObject
         for (int i = 0; i < kControlCount; ++i) {
             const auto c = static_cast<Ctl>(i);
             if (isDisplayPanel(c) && !w(c)->isHidden())
-                out << nameStr(c);
+                out << nameString(c);
         }
         return out;
     }
@@ -81,7 +67,7 @@ class TestWindow : public QObject
 private slots:
     void initTestCase()
     {
-        g_defaultHandler = qInstallMessageHandler(quietOffscreen);
+        quietOffscreenSizeHints();
         setUpApplication();
     }
 
