@@ -99,7 +99,7 @@ QString ensureTraditionalChinese(const QString &family)
 
 QString registerFontSubstitutes()
 {
-    const QString family = QString(reinterpret_cast<const QChar *>(kFontFamily.data()), qsizetype(kFontFamily.size()));
+    const QString family = toQString(kFontFamily);
     QFont::insertSubstitutions(family, {QStringLiteral("PMingLiU"), QStringLiteral("AR PL UMing TW")});
     return ensureTraditionalChinese(family);
 }

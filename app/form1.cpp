@@ -23,11 +23,6 @@ namespace tutor {
 
 namespace {
 
-QString toQString(std::u16string_view s)
-{
-    return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
-}
-
 QFont layoutFont(int tenths, bool bold)
 {
     QFont font(toQString(kFontFamily));

@@ -33,6 +33,12 @@ inline constexpr VbColor kWindowBack = 0x80000007;
 inline constexpr int kWindowFontTenths = 120;
 inline constexpr std::u16string_view kFontFamily = u"新細明體";
 
+// The table's texts as Qt strings.
+inline QString toQString(std::u16string_view s)
+{
+    return QString(reinterpret_cast<const QChar *>(s.data()), qsizetype(s.size()));
+}
+
 // Every control, back to front: a control is drawn over those before it.
 const std::array<ControlSpec, kControlCount> &controlTable();
 
